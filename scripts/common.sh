@@ -49,11 +49,13 @@ ensure_chinese_locale() {
 }
 
 # Configures (once) and builds everything with two jobs.
+# BUILD_DIR may be set to build elsewhere (several builds side by side).
 build_all() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake --preset mingw >/dev/null || return 1
+    cmake -S "$TOP" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/mingw-w64-x86_64.cmake" >/dev/null || return 1
   fi
-  cmake --build --preset mingw -- -j2 || return 1
+  cmake --build "$BUILD_DIR" -- -j2 || return 1
 }
 
 # The build's private Wine prefix, created on first use, with the private drive letter R:
