@@ -33,7 +33,7 @@ struct ControlRow {
     COLORREF background = kButtonFace;  // edit boxes
     bool readOnly = false;       // edit boxes
     bool handCursor = false;     // labels that react to a press
-    bool rightAligned = false;   // check boxes: caption left of the box, aligned right
+    bool rightAligned = false;   // check boxes: caption aligned right
     const char* resource = nullptr;  // picture: the GIF resource; status bar: its icon
     std::span<const ListColumn> columns = {};  // report lists
 };

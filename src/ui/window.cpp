@@ -85,6 +85,13 @@ LRESULT CALLBACK labelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT CALLBACK groupProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     switch (message) {
+    case WM_ERASEBKGND: {
+        // A group box paints only its frame; as a parent it must fill the area behind its children.
+        RECT area;
+        GetClientRect(hwnd, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
@@ -114,7 +121,7 @@ ControlClass classFor(const ControlRow& row) {
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON, 0};
     case ControlKind::CheckBox:
         return {L"BUTTON",
-                static_cast<DWORD>(BS_AUTOCHECKBOX | BS_VCENTER | (row.rightAligned ? BS_LEFTTEXT | BS_RIGHT : BS_LEFT)), 0};
+                static_cast<DWORD>(BS_AUTOCHECKBOX | BS_VCENTER | (row.rightAligned ? BS_RIGHT : BS_LEFT)), 0};
     case ControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
     case ControlKind::DateBox: return {DATETIMEPICK_CLASSW, DTS_UPDOWN | DTS_LONGDATEFORMAT, 0};
     case ControlKind::Picture: return {L"STATIC", SS_BITMAP, 0};
