@@ -33,7 +33,10 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
 }  // namespace
 
 std::string programPath() {
-    const std::string built = TEMPOLIS_EXE;
+    return dosPath(TEMPOLIS_EXE);
+}
+
+std::string dosPath(const std::string& built) {
     if (built.empty() || built[0] != '/') return built;
     // Built on Linux: ask Wine for the DOS name of the Unix path.
     using DosName = wchar_t*(CDECL*)(const char*);

@@ -27,5 +27,7 @@ private:
 
 // The Windows path of the built tempolis.exe.
 std::string programPath();
+// The Windows path of a file the build names by its Unix path (under Wine), else as given.
+std::string dosPath(const std::string& builtPath);
 
 }  // namespace testing
