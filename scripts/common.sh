@@ -84,6 +84,18 @@ ensure_wine_prefix() {
   )
 }
 
+# Every program of the prefix runs inside one Wine virtual desktop. Without a window manager
+# Wine waits two seconds for the X server at each hidden or destroyed window; inside the
+# virtual desktop it does not, and windows get their frames.
+enable_virtual_desktop() {
+  (
+    wine_env
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+  )
+}
+
 # Starts a private Xvfb on a free display number and exports DISPLAY; stop_xvfb ends it.
 XVFB_PID=""
 start_xvfb() {
