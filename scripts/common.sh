@@ -90,6 +90,7 @@ ensure_wine_prefix() {
 enable_virtual_desktop() {
   (
     wine_env
+    grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null && exit 0
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
