@@ -33,6 +33,7 @@ ui::Window& createMainWindow() {
     ui::Window& window = *theMainWindow;
     window.onCreated = [&window] { prepareMainWindow(window); };
     window.onClicked = onMainClicked;
+    window.onChanged = [&window](int id) { single::noteDateBoxChanged(window, id); };
     window.onFirstActivated = [] { takeCommandLinePaths(); };
     window.onGotFile = [](const std::string& dropText) { acceptMainDrop(dropText); };
     window.create();

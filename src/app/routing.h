@@ -8,11 +8,14 @@
 
 namespace app {
 
-// The entries of a command line after the program's name.
+// The entries of a command line after the program's name. Bytes 1 to 32 separate entries; a
+// double quote opens a piece that runs to the next quote or the end, spaces included; there is
+// no escape character.
 ui::PathList splitCommandLine(std::string_view commandLine);
 
 void takeCommandLinePaths();
 void acceptMainDrop(const std::string& dropText);
+// One path that is not a folder goes to the single-file editor; anything else to BatchWindow.
 void routeIncomingPaths(const ui::PathList& paths);
 
 }  // namespace app

@@ -53,7 +53,12 @@ SYSTEMTIME getDateBoxTime(HWND dateBox) {
 
 bool setDateBoxTime(HWND dateBox, const SYSTEMTIME& time) {
     SYSTEMTIME copy = time;
-    return SendMessageW(dateBox, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&copy)) != 0;
+    if (!SendMessageW(dateBox, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&copy))) return false;
+    // A valid date before the box's earliest one is answered with success but not taken, so
+    // only the value read back tells.
+    const SYSTEMTIME shown = getDateBoxTime(dateBox);
+    return shown.wYear == time.wYear && shown.wMonth == time.wMonth && shown.wDay == time.wDay &&
+           shown.wHour == time.wHour && shown.wMinute == time.wMinute && shown.wSecond == time.wSecond;
 }
 
 void setDateBoxFormat(HWND dateBox, const wchar_t* format) {

@@ -313,8 +313,10 @@ void Window::onCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::onNotify(const NMHDR& header) {
-    if (header.code == NM_RCLICK && ids_.count(header.hwndFrom) && onRightClicked)
-        onRightClicked(static_cast<int>(header.idFrom));
+    if (!ids_.count(header.hwndFrom)) return 0;
+    const int id = static_cast<int>(header.idFrom);
+    if (header.code == NM_RCLICK && onRightClicked) onRightClicked(id);
+    if (header.code == DTN_DATETIMECHANGE && onChanged) onChanged(id);
     return 0;
 }
 

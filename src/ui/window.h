@@ -29,6 +29,7 @@ public:
     std::function<void(int id)> onClicked;        // a button
     std::function<void(int id)> onLabelPressed;   // left button pressed over a label
     std::function<void(int id)> onRightClicked;   // a report list
+    std::function<void(int id)> onChanged;        // a date box, changed by the user
     std::function<void(int id)> onMenuItem;       // an item of the popup menu
     std::function<void(const std::string& dropText)> onGotFile;  // files dropped on the window
 

@@ -41,6 +41,8 @@ void wire(ui::Window& window, Events& events, bool allowClose) {
 
 // A real click through the input queue, so the system's hit test decides who gets it.
 void clickAt(HWND control) {
+    // Other GUI tests' windows share the screen: ours goes on top first.
+    SetWindowPos(GetAncestor(control, GA_ROOT), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RECT rect;
     GetWindowRect(control, &rect);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
@@ -49,7 +51,7 @@ void clickAt(HWND control) {
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 50; ++round) {
         Sleep(10);
         testing::pump();
     }
