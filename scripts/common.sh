@@ -19,6 +19,8 @@ REQUIRED_PACKAGES=(
   "fonts-wqy-microhei:/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
   "imagemagick:/usr/bin/import"
   "x11-utils:/usr/bin/xwininfo"
+  "gcc:/usr/bin/gcc"
+  "libx11-dev:/usr/include/X11/Xlib.h"
 )
 
 # Installs whatever is missing, as root, from Debian's packages.

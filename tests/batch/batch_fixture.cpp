@@ -114,6 +114,7 @@ BatchFixture::BatchFixture()
 }
 
 BatchFixture::~BatchFixture() {
+    discardTasks();
     batch_.reset();
     pump();
 }
@@ -220,6 +221,10 @@ LRESULT CALLBACK MenuWatcher::procedure(HWND hwnd, UINT message, WPARAM wParam, 
 void postTask(std::function<void()> task) {
     tasks.push_back(std::move(task));
     PostMessageW(taskWindow(), kRunTask, 0, 0);
+}
+
+void discardTasks() {
+    tasks.clear();
 }
 
 InputPendingOn::InputPendingOn(int first, int last)

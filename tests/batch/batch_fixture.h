@@ -110,6 +110,8 @@ private:
 // Runs `task` when the event pump next dispatches posted messages: only when a long loop lets
 // pending events through, or when the test pumps.
 void postTask(std::function<void()> task);
+// Forgets the tasks not yet run, whose captures may be gone when a test ends early.
+void discardTasks();
 
 // Makes the pump's input check answer true on its calls number `first` to `last` (from 1),
 // false otherwise; counts the calls.
