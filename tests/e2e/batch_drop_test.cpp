@@ -24,6 +24,7 @@
 
 namespace {
 
+using testing::answerMessageBox;
 using testing::findControl;
 using testing::textOf;
 using testing::waitFor;
@@ -112,16 +113,6 @@ void dropFromOutside(HWND target, const std::string& path) {
     REQUIRE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &helper));
     CloseHandle(helper.hThread);
     CloseHandle(helper.hProcess);
-}
-
-// Waits for the program's message box, answers it with `button` and answers its text.
-std::string answerMessageBox(const testing::RunningProgram& program, int button) {
-    HWND box = program.waitForWindow(L"#32770");
-    REQUIRE(box != nullptr);
-    const std::string text = textOf(GetDlgItem(box, 0xFFFF));
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-    CHECK(waitFor([box] { return !IsWindow(box); }));
-    return text;
 }
 
 // A date box's "yyyy-MM-dd HH:mm:ss" as the UTC text a write of it stores.

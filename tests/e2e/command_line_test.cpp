@@ -12,6 +12,7 @@
 
 namespace {
 
+using testing::answerMessageBox;
 using testing::findControl;
 using testing::isTicked;
 using testing::textOf;
@@ -28,16 +29,6 @@ HWND findWindowOfProcess(HWND sibling, const wchar_t* className) {
         if (owner == process) return window;
     }
     return nullptr;
-}
-
-// Waits for the program's message box, answers it with `button` and answers its text.
-std::string answerMessageBox(const testing::RunningProgram& program, int button) {
-    HWND box = program.waitForWindow(L"#32770");
-    REQUIRE(box != nullptr);
-    const std::string text = textOf(GetDlgItem(box, 0xFFFF));
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-    CHECK(waitFor([box] { return !IsWindow(box); }));
-    return text;
 }
 
 std::string quoted(const std::string& path) {

@@ -2,6 +2,9 @@
 // Another process's windows seen from outside, for end-to-end tests: controls found by their
 // ids, texts and states read with messages that Windows carries across processes.
 #include "platform/text.h"
+#include "support/program.h"
+
+#include <doctest.h>
 
 #include <windows.h>
 
@@ -51,6 +54,16 @@ inline bool isTicked(HWND checkBox) {
     DWORD_PTR state = 0;
     SendMessageTimeoutW(checkBox, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
     return state == BST_CHECKED;
+}
+
+// Waits for the program's message box, answers it with `button` and answers its text.
+inline std::string answerMessageBox(const RunningProgram& program, int button) {
+    HWND box = program.waitForWindow(L"#32770");
+    REQUIRE(box != nullptr);
+    const std::string text = textOf(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    CHECK(waitFor([box] { return !IsWindow(box); }));
+    return text;
 }
 
 }  // namespace testing
