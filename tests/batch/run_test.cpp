@@ -41,17 +41,6 @@ std::vector<Box> boxesShown(const BatchFixture& ui) {
 const Box kQuestion{"确认执行批量修改吗?", "询问", kQuestionNoDefault};
 const Box kDone{"批量处理完毕!", "提示", kInformation};
 
-SYSTEMTIME localTime(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    return time;
-}
-
 // The last attribute write the run made for a path, as the seam recorded it.
 std::string lastFlagsWritten(const testing::RecordingServices& shell, const std::string& path) {
     std::string last;
@@ -113,8 +102,8 @@ TEST_CASE("a run with the creation time switched off writes the other two and th
     BatchFixture ui;
     ui.drop({file, temp / "sub"});
     ui.pressLabel(batch::batchCreatedLabel);
-    ui::setDateBoxTime(ui.control(batch::batchModifiedDateBox), localTime(2012, 2, 3, 4, 5, 6));
-    ui::setDateBoxTime(ui.control(batch::batchAccessedDateBox), localTime(2013, 3, 4, 5, 6, 7));
+    ui::setDateBoxTime(ui.control(batch::batchModifiedDateBox), testing::calendarTime(2012, 2, 3, 4, 5, 6));
+    ui::setDateBoxTime(ui.control(batch::batchAccessedDateBox), testing::calendarTime(2013, 3, 4, 5, 6, 7));
     ui::setChecked(ui.control(batch::batchReadOnlyCheck), true);
     ui.boxes.answers = {IDYES};
     // The times read are substituted, so the creation time written back is known even under

@@ -27,7 +27,7 @@ FILETIME fileTime(std::uint64_t value) {
     return FILETIME{static_cast<DWORD>(value), static_cast<DWORD>(value >> 32)};
 }
 
-std::uint64_t utcTicks(int year, int month, int day, int hour, int minute, int second, std::uint64_t subSecond) {
+SYSTEMTIME calendarTime(int year, int month, int day, int hour, int minute, int second) {
     SYSTEMTIME calendar = {};
     calendar.wYear = static_cast<WORD>(year);
     calendar.wMonth = static_cast<WORD>(month);
@@ -35,6 +35,11 @@ std::uint64_t utcTicks(int year, int month, int day, int hour, int minute, int s
     calendar.wHour = static_cast<WORD>(hour);
     calendar.wMinute = static_cast<WORD>(minute);
     calendar.wSecond = static_cast<WORD>(second);
+    return calendar;
+}
+
+std::uint64_t utcTicks(int year, int month, int day, int hour, int minute, int second, std::uint64_t subSecond) {
+    const SYSTEMTIME calendar = calendarTime(year, month, day, hour, minute, second);
     FILETIME time = {};
     if (!SystemTimeToFileTime(&calendar, &time)) throw std::runtime_error("no FILETIME for this calendar time");
     return ticks(time) + subSecond;

@@ -29,6 +29,9 @@ FILETIME fileTime(std::uint64_t ticks);
 inline constexpr std::uint64_t TicksPerSecond = 10'000'000;
 
 // A UTC calendar time in ticks, plus a sub-second part.
+// Calendar fields as the platform takes them (no day of week, no milliseconds).
+SYSTEMTIME calendarTime(int year, int month, int day, int hour, int minute, int second);
+
 std::uint64_t utcTicks(int year, int month, int day, int hour, int minute, int second, std::uint64_t subSecond = 0);
 
 // Times distinct from anything the tests write, each with a sub-second part.
